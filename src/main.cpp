@@ -1,10 +1,11 @@
-#include "app/ctamio_dlg.h"
-
 #include <QApplication>
 
+#include "app/ctamio_app.h"
+#include "app/qt_prompts.h"
+#include "platform/system/system_locale.h"
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  halvo::CTamioDlg dialog;
-  dialog.exec();
-  return 0;
+  QApplication application(argc, argv);
+  halvo::QtPrompts prompts;
+  return halvo::CTamioApp().Run({.prompts = &prompts, .localeName = halvo::SystemLocaleName()});
 }

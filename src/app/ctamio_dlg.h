@@ -1,15 +1,64 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+#include "app/control_ids.h"
+#include "app/player_state.h"
+
+class QMenuBar;
 
 namespace halvo {
 
-// The player window.
+class Prompts;
+class StatusBar;
+
+// What the player window needs from outside; main() gives the real ones, tests their own.
+struct PlayerServices {
+  Prompts* prompts = nullptr;
+  std::string localeName = "C";
+};
+
+// The player window: holds PlayerState, lays out the controls, routes commands.
 class CTamioDlg : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CTamioDlg(QWidget* parent = nullptr);
+  explicit CTamioDlg(PlayerServices services, QWidget* parent = nullptr);
+  ~CTamioDlg() override;
+
+  PlayerState& state() { return *state_; }
+  const PlayerState& state() const { return *state_; }
+  QWidget* control(ControlId id) const;
+  template <typename T>
+  T* control(ControlId id) const {
+    return qobject_cast<T*>(control(id));
+  }
+  StatusBar* statusBar() const { return statusBar_; }
+  QMenuBar* menuBar() const { return menuBar_; }
+  QTimer& positionTimer() { return positionTimer_; }
+  QTimer& speedTimer() { return speedTimer_; }
+
+  void ApplyLanguage(LanguageId id);
+  void RefreshStatusPanes();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void CreateControls();
+  void OnInitDialog();
+  void WireRoutes();
+
+  PlayerServices services_;
+  std::unique_ptr<PlayerState> state_;
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  StatusBar* statusBar_ = nullptr;
+  QTimer positionTimer_;  // timer 101
+  QTimer speedTimer_;     // timer 1
 };
 
 }  // namespace halvo
