@@ -9,6 +9,7 @@
 #include "app/player_template.h"
 #include "app/status_bar.h"
 #include "language/language_choice.h"
+#include "language/qt_text.h"
 
 namespace halvo {
 
@@ -37,31 +38,35 @@ void CTamioDlg::CreateControls() {
   menuBar_ = new QMenuBar(this);
   layout->setMenuBar(menuBar_);
 
-  const ControlRect client = DialogUnitsToPixels(kPlayerWindowUnits);
+  const TemplateRect client = DialogUnitsToPixels(kPlayerWindowUnits);
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
   client_->setFixedSize(client.width, client.height);
   layout->addWidget(client_);
 
   for (const ControlTemplate& control : PlayerControls()) CreatePlayerControl(control, client_);
+}
 
+void CTamioDlg::CreateStatusBar() {
+  const TemplateRect client = DialogUnitsToPixels(kPlayerWindowUnits);
   statusBar_ = new StatusBar(client_);
   statusBar_->setGeometry(0, client.height - StatusBar::kHeight, client.width, StatusBar::kHeight);
+  statusBar_->show();
+  statusBar_->SetParts(StatusPaneRightEdges(statusBar_->width()));
+  const StatusPaneLabels& l = state_->labels;
+  int pane = 0;
+  for (std::u16string_view label : {l.fileNameLabel, l.speedLabel, l.zoomLabel, l.resolutionLabel,
+                                    l.frameRateLabel, l.recordDateLabel}) {
+    statusBar_->SetPaneText(pane++, ToQString(label));
+  }
 }
 
 void CTamioDlg::OnInitDialog() {
   PlayerState& s = *state_;
   s.capabilities = Capabilities{};
-  ApplyLanguage(ChooseLanguage(SystemLanguageFromLocale(services_.localeName),
-                               s.capabilities.languages));
-
-  statusBar_->SetParts(StatusPaneRightEdges(statusBar_->width()));
-  const StatusLabels& l = s.labels;
-  int pane = 0;
-  for (const auto* label : {&l.fileNameLabel, &l.speedLabel, &l.zoomLabel, &l.resolutionLabel,
-                            &l.frameRateLabel, &l.recordDateLabel}) {
-    statusBar_->SetPaneText(pane++, QString::fromStdU16String(*label));
-  }
+  ApplyLanguage(
+      ChooseLanguage(SystemLanguageFromLocale(services_.localeName), s.capabilities.languages));
+  CreateStatusBar();
 
   s.zoomFactor = 0.5;
   s.fastForwardFrame = 0;
@@ -81,11 +86,9 @@ void CTamioDlg::OnInitDialog() {
   }
 }
 
-void CTamioDlg::WireRoutes() {}
-
-void CTamioDlg::ApplyLanguage(LanguageId id) { state_->languageId = id; }
-
-void CTamioDlg::RefreshStatusPanes() {}
+void CTamioDlg::SetIconButtonTooltip(const ControlText& tooltip) {
+  control(tooltip.control)->setToolTip(ToQString(tooltip.text));
+}
 
 void CTamioDlg::keyPressEvent(QKeyEvent* event) { QDialog::keyPressEvent(event); }
 

@@ -7,6 +7,7 @@
 
 #include "app/control_ids.h"
 #include "app/player_state.h"
+#include "language/menu_bar_builder.h"
 
 class QMenuBar;
 
@@ -50,12 +51,17 @@ class CTamioDlg : public QDialog {
  private:
   void CreateControls();
   void OnInitDialog();
+  void CreateStatusBar();
   void WireRoutes();
+  void ConnectMenu(MenuCommand command, void (CTamioDlg::*handler)());
+  void SetIconButtonTooltip(const ControlText& tooltip);
+  void ShowAboutBox();
 
   PlayerServices services_;
   std::unique_ptr<PlayerState> state_;
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
+  MenuActions menuActions_;
   StatusBar* statusBar_ = nullptr;
   QTimer positionTimer_;  // timer 101
   QTimer speedTimer_;     // timer 1

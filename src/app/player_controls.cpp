@@ -68,7 +68,7 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* parent) {
 QWidget* CreatePlayerControl(const ControlTemplate& control, QWidget* parent) {
   QWidget* widget = CreateWidget(control, parent);
   widget->setObjectName(ControlObjectName(control.id));
-  const ControlRect r = DialogUnitsToPixels(control.units);
+  const TemplateRect r = DialogUnitsToPixels(control.units);
   widget->setGeometry(r.x, r.y, r.width, r.height);
   widget->setVisible(control.visible);
   return widget;

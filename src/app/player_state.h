@@ -8,6 +8,7 @@
 #include "clip/frame_index.h"
 #include "language/language_choice.h"
 #include "language/language_id.h"
+#include "language/player_texts.h"
 
 namespace halvo {
 
@@ -29,16 +30,6 @@ struct MixerFields {
   uint32_t volumeMinimum = 0;
   uint32_t volumeMaximum = 0;
   uint32_t volumeControlId = 0;
-};
-
-// The six status-pane labels of the active language.
-struct StatusLabels {
-  std::u16string fileNameLabel;
-  std::u16string speedLabel;
-  std::u16string zoomLabel;
-  std::u16string resolutionLabel;
-  std::u16string frameRateLabel;
-  std::u16string recordDateLabel;
 };
 
 // All state of the player window that is not a widget; one instance for the
@@ -67,7 +58,7 @@ struct PlayerState {
   MixerFields mixer;
 
   LanguageId languageId = LanguageId::English;
-  StatusLabels labels;
+  StatusPaneLabels labels;  // of the active language
   bool quickFormat = true;
   Capabilities capabilities;
 };

@@ -45,7 +45,7 @@ constexpr std::array kControls{
 
 }  // namespace
 
-ControlRect DialogUnitsToPixels(const ControlRect& units) {
+TemplateRect DialogUnitsToPixels(const TemplateRect& units) {
   const int left = XPixels(units.x);
   const int top = YPixels(units.y);
   return {left, top, XPixels(units.x + units.width) - left, YPixels(units.y + units.height) - top};

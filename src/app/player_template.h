@@ -9,17 +9,17 @@
 namespace halvo {
 
 // A rectangle in dialog units or pixels: left, top, width, height.
-struct ControlRect {
+struct TemplateRect {
   int x = 0;
   int y = 0;
   int width = 0;
   int height = 0;
-  bool operator==(const ControlRect&) const = default;
+  bool operator==(const TemplateRect&) const = default;
 };
 
 // Dialog units of an 8-point dialog font at 96 dpi. Edges are mapped one by
 // one so that controls that touch in the template still touch on screen.
-ControlRect DialogUnitsToPixels(const ControlRect& units);
+TemplateRect DialogUnitsToPixels(const TemplateRect& units);
 
 enum class ControlKind {
   VideoArea,
@@ -40,13 +40,13 @@ enum class ControlKind {
 struct ControlTemplate {
   ControlId id;
   ControlKind kind;
-  ControlRect units;
+  TemplateRect units;
   std::u16string_view text;
   bool visible;
 };
 
 // The player window: its client size in dialog units and its controls in tab order.
-inline constexpr ControlRect kPlayerWindowUnits{0, 0, 603, 381};
+inline constexpr TemplateRect kPlayerWindowUnits{0, 0, 603, 381};
 std::span<const ControlTemplate> PlayerControls();
 
 inline constexpr int kStatusPaneCount = 6;

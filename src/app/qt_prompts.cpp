@@ -15,6 +15,8 @@ QMessageBox::Icon ToQIcon(PromptIcon icon) {
       return QMessageBox::Information;
     case PromptIcon::Warning:
       return QMessageBox::Warning;
+    case PromptIcon::Error:
+      return QMessageBox::Critical;
     case PromptIcon::None:
       break;
   }
@@ -37,9 +39,7 @@ QFileDialog* MakeDialog(QWidget* owner, const FileDialogRequest& request) {
 
 }  // namespace
 
-QWidget* QtPrompts::Owner() const {
-  return owner_ ? owner_.data() : QApplication::activeWindow();
-}
+QWidget* QtPrompts::Owner() const { return owner_ ? owner_.data() : QApplication::activeWindow(); }
 
 void QtPrompts::ShowMessage(std::u16string_view text, std::u16string_view caption,
                             PromptIcon icon) {
@@ -56,8 +56,7 @@ bool QtPrompts::AskYesNo(std::u16string_view text, std::u16string_view caption, 
 std::vector<std::string> QtPrompts::ChooseOpenFiles(const FileDialogRequest& request) {
   std::unique_ptr<QFileDialog> dialog(MakeDialog(Owner(), request));
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
-  dialog->setFileMode(request.multiSelect ? QFileDialog::ExistingFiles
-                                          : QFileDialog::ExistingFile);
+  dialog->setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
   std::vector<std::string> files;
   if (dialog->exec() != QDialog::Accepted) return files;
   for (const QString& file : dialog->selectedFiles()) files.push_back(file.toStdString());

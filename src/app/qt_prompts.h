@@ -13,8 +13,7 @@ class QtPrompts : public Prompts {
  public:
   void SetOwner(QWidget* owner) { owner_ = owner; }
 
-  void ShowMessage(std::u16string_view text, std::u16string_view caption,
-                   PromptIcon icon) override;
+  void ShowMessage(std::u16string_view text, std::u16string_view caption, PromptIcon icon) override;
   bool AskYesNo(std::u16string_view text, std::u16string_view caption, PromptIcon icon) override;
   std::vector<std::string> ChooseOpenFiles(const FileDialogRequest& request) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;

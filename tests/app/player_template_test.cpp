@@ -8,12 +8,12 @@ namespace halvo {
 namespace {
 
 TEST(PlayerTemplate, DialogUnitsMapEdgeByEdge) {
-  EXPECT_EQ(DialogUnitsToPixels({0, 0, 603, 381}), (ControlRect{0, 0, 904, 619}));
+  EXPECT_EQ(DialogUnitsToPixels({0, 0, 603, 381}), (TemplateRect{0, 0, 904, 619}));
   // 1063 and 1064 touch in the template (448+51 = 499) and must touch on screen.
-  const ControlRect previous = DialogUnitsToPixels({448, 280, 51, 15});
-  const ControlRect next = DialogUnitsToPixels({499, 280, 51, 15});
+  const TemplateRect previous = DialogUnitsToPixels({448, 280, 51, 15});
+  const TemplateRect next = DialogUnitsToPixels({499, 280, 51, 15});
   EXPECT_EQ(previous.x + previous.width, next.x);
-  EXPECT_EQ(DialogUnitsToPixels({7, 6, 425, 298}), (ControlRect{10, 9, 638, 485}));
+  EXPECT_EQ(DialogUnitsToPixels({7, 6, 425, 298}), (TemplateRect{10, 9, 638, 485}));
 }
 
 TEST(PlayerTemplate, EveryControlOnceAndOnlyTemplateTextsShown) {

@@ -12,6 +12,7 @@
 #include "app/player_template.h"
 #include "app/status_bar.h"
 #include "language/qt_text.h"
+#include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 
 namespace halvo {
@@ -31,7 +32,7 @@ TEST_F(PlayerWindow, ControlsSitAtTheirTemplateRectangles) {
   for (const ControlTemplate& t : PlayerControls()) {
     QWidget* widget = window->control(t.id);
     ASSERT_NE(widget, nullptr) << static_cast<int>(t.id);
-    const ControlRect r = DialogUnitsToPixels(t.units);
+    const TemplateRect r = DialogUnitsToPixels(t.units);
     EXPECT_EQ(widget->geometry(), QRect(r.x, r.y, r.width, r.height)) << static_cast<int>(t.id);
   }
   // Fixed size: the client area is 603 x 381 dialog units below the menu bar.
@@ -46,17 +47,17 @@ TEST_F(PlayerWindow, StartsWithNoClip) {
   EXPECT_EQ(window->control<QLabel>(ControlId::ElapsedTime)->text(), QStringLiteral("00:00:00"));
   EXPECT_EQ(window->control<QLabel>(ControlId::TotalTime)->text(), QStringLiteral("/00:00:00"));
   EXPECT_EQ(window->control<QLineEdit>(ControlId::SearchLevel)->text(), QStringLiteral("5"));
-  for (ControlId hidden : {ControlId::PanHorizontalBar, ControlId::PanVerticalBar, ControlId::Ok,
-                           ControlId::Cancel, ControlId::SearchStop, ControlId::ZoomOut,
-                           ControlId::StaticIcon}) {
+  for (ControlId hidden :
+       {ControlId::PanHorizontalBar, ControlId::PanVerticalBar, ControlId::Ok, ControlId::Cancel,
+        ControlId::SearchStop, ControlId::ZoomOut, ControlId::StaticIcon}) {
     EXPECT_FALSE(window->control(hidden)->isVisible()) << static_cast<int>(hidden);
   }
   for (ControlId shown : {ControlId::MotionSearchGroup, ControlId::SearchBack,
                           ControlId::SearchForward, ControlId::SearchLevel}) {
     EXPECT_TRUE(window->control(shown)->isVisible()) << static_cast<int>(shown);
   }
-  const char16_t* labels[] = {u"File name", u"Speed:", u"Zoom:", u"Resolution:", u"FPS:",
-                              u"Record date:"};
+  const char16_t* labels[] = {u"File name",   u"Speed:", u"Zoom:",
+                              u"Resolution:", u"FPS:",   u"Record date:"};
   for (int pane = 0; pane < kStatusPaneCount; ++pane) {
     EXPECT_EQ(window->statusBar()->PaneText(pane), ToQString(labels[pane])) << pane;
   }
@@ -74,6 +75,44 @@ TEST_F(PlayerWindow, EscapeClosesTheWindow) {
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_EQ(rejected.count(), 1);
   EXPECT_FALSE(window->isVisible());
+}
+
+QStringList CheckedLanguageItems(const CTamioDlg& window) {
+  QStringList checked;
+  for (QAction* action : window.menuBar()->findChildren<QAction*>()) {
+    if (action->isCheckable() && action->isChecked()) checked << action->text();
+  }
+  return checked;
+}
+
+TEST_F(PlayerWindow, StartsInTheLocaleLanguageAndSwitchesFromTheMenu) {
+  auto window = Open("ja_JP.UTF-8");
+  EXPECT_EQ(window->state().languageId, LanguageId::Japanese);
+  EXPECT_EQ(window->control<QGroupBox>(ControlId::MotionSearchGroup)->title(),
+            QStringLiteral("ﾓｰｼｮﾝ検索"));
+  EXPECT_EQ(window->control(ControlId::Play)->toolTip(), QStringLiteral("再生"));
+  EXPECT_EQ(CheckedLanguageItems(*window), QStringList{QStringLiteral("日本語")});
+  // Before any clip the panes show the bare labels of the start-up language.
+  EXPECT_EQ(window->statusBar()->PaneText(0), QStringLiteral("ファイル名"));
+  EXPECT_EQ(window->statusBar()->PaneText(4), QStringLiteral("フレーム数:"));
+
+  auto* korean = window->menuBar()->findChild<QAction*>(QStringLiteral("menu_32798"));
+  ASSERT_NE(korean, nullptr);
+  korean->trigger();
+  EXPECT_EQ(window->state().languageId, LanguageId::Korean);
+  EXPECT_EQ(window->control<QPushButton>(ControlId::Delete)->text(), QStringLiteral("정정"));
+  EXPECT_EQ(CheckedLanguageItems(*window), QStringList{QStringLiteral("한국어")});
+  // A switch rebuilds the panes from the state: label followed by the value.
+  EXPECT_EQ(window->statusBar()->PaneText(0), QStringLiteral("파일명"));
+  EXPECT_EQ(window->statusBar()->PaneText(1), QStringLiteral("속도:1 x"));
+  EXPECT_EQ(window->statusBar()->PaneText(4), QStringLiteral("FPS:"));
+}
+
+TEST_F(PlayerWindow, ExitMenuAcceptsTheWindow) {
+  auto window = Open();
+  QSignalSpy accepted(window.get(), &QDialog::accepted);
+  window->menuBar()->findChild<QAction*>(QStringLiteral("menu_32796"))->trigger();
+  EXPECT_EQ(accepted.count(), 1);
 }
 
 }  // namespace
