@@ -1,6 +1,7 @@
 #include "app/ctamio_app.h"
 
 #include <QApplication>
+#include <QFont>
 
 namespace halvo {
 
@@ -12,6 +13,10 @@ int CTamioApp::Run(PlayerServices services) {
 bool CTamioApp::InitInstance(PlayerServices services) {
   QApplication::setApplicationName(QStringLiteral("halvo-player"));
   QApplication::setOrganizationName(QStringLiteral("Halvo"));
+  // The window templates are laid out for an 8-point dialog font.
+  QFont font = QApplication::font();
+  font.setPointSize(8);
+  QApplication::setFont(font);
   {
     CTamioDlg dialog(std::move(services));
     dialog.exec();

@@ -7,6 +7,7 @@
 
 #include "app/player_controls.h"
 #include "app/player_template.h"
+#include "app/prompts.h"
 #include "app/status_bar.h"
 #include "language/language_choice.h"
 #include "language/qt_text.h"
@@ -67,6 +68,15 @@ void CTamioDlg::OnInitDialog() {
   ApplyLanguage(
       ChooseLanguage(SystemLanguageFromLocale(services_.localeName), s.capabilities.languages));
   CreateStatusBar();
+
+  const OsProbeOutcome os = ProbeOsVersion(services_.readOsVersion(), s.quickFormat);
+  s.quickFormat = os.quickFormat;
+  if (os.showServer2003Message) {
+    services_.prompts->ShowMessage(kServer2003Message, kApplicationName, PromptIcon::None);
+  }
+  if (!os.result) {
+    services_.prompts->ShowMessage(kOsVersionFailedMessage, kApplicationName, PromptIcon::None);
+  }
 
   s.zoomFactor = 0.5;
   s.fastForwardFrame = 0;

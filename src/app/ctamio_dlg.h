@@ -2,12 +2,15 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/control_ids.h"
 #include "app/player_state.h"
 #include "language/menu_bar_builder.h"
+#include "language/os_version.h"
 
 class QMenuBar;
 
@@ -20,6 +23,7 @@ class StatusBar;
 struct PlayerServices {
   Prompts* prompts = nullptr;
   std::string localeName = "C";
+  std::function<std::optional<OsVersion>()> readOsVersion;
 };
 
 // The player window: holds PlayerState, lays out the controls, routes commands.

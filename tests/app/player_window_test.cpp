@@ -20,11 +20,13 @@ namespace {
 
 struct PlayerWindow : ::testing::Test {
   std::unique_ptr<CTamioDlg> Open(const std::string& locale = "en_US.UTF-8") {
-    auto window = std::make_unique<CTamioDlg>(PlayerServices{&prompts, locale});
+    auto window = std::make_unique<CTamioDlg>(PlayerServices{
+        .prompts = &prompts, .localeName = locale, .readOsVersion = [this] { return os; }});
     window->show();
     return window;
   }
   ScriptedPrompts prompts;
+  std::optional<OsVersion> os = OsVersion{};
 };
 
 TEST_F(PlayerWindow, ControlsSitAtTheirTemplateRectangles) {
@@ -67,6 +69,17 @@ TEST_F(PlayerWindow, StartsWithNoClip) {
   EXPECT_EQ(window->state().videoHeight, 480);
   EXPECT_FALSE(window->positionTimer().isActive());
   EXPECT_FALSE(window->speedTimer().isActive());
+}
+
+TEST_F(PlayerWindow, UnreadableOsVersionIsReportedAndStartUpGoesOn) {
+  os.reset();
+  auto window = Open();
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].text, u"Get System OS Version Failed");
+  EXPECT_EQ(prompts.messages[0].caption, u"halvo-player");
+  EXPECT_EQ(prompts.messages[0].icon, PromptIcon::None);
+  EXPECT_TRUE(window->state().quickFormat);
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(PlayerWindow, EscapeClosesTheWindow) {
