@@ -24,6 +24,9 @@ void Place(QWidget& widget, const TemplateRect& units) {
 QLabel* AddText(QDialog& dialog, const QString& text, const TemplateRect& units) {
   auto* label = new QLabel(text, &dialog);
   Place(*label, units);
+  // Our fonts run a little wider than the one the template was made for:
+  // grow rather than cut the text.
+  label->resize(label->size().expandedTo(label->sizeHint()));
   return label;
 }
 
@@ -32,6 +35,10 @@ QLabel* AddText(QDialog& dialog, const QString& text, const TemplateRect& units)
 CHelpDlg::CHelpDlg(const QPixmap& appIcon, const QString& buildLabel, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Kesto"));
+  // The template is laid out for an 8-point dialog font.
+  QFont dialogFont = font();
+  dialogFont.setPointSize(8);
+  setFont(dialogFont);
   const TemplateRect size = DialogUnitsToPixels(kDialogUnits);
   setFixedSize(size.width, size.height);
 
