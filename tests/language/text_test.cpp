@@ -11,7 +11,9 @@ TEST(Text, Utf8RoundTripKeepsEveryPlane) {
 }
 
 TEST(Text, InvalidUtf8BecomesReplacementCharacters) {
-  EXPECT_EQ(FromUtf8("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(FromUtf8("a\xFF"
+                     "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(FromUtf8("\xE6\x97"), u"\uFFFD\uFFFD");  // truncated sequence
 }
 
