@@ -25,6 +25,12 @@ ControlRect ThumbHoverRect(ControlRect thumb) {
   return {thumb.left - 2, thumb.top + 2, thumb.right + 2, thumb.bottom - 2};
 }
 
+ControlRect ChannelFor(int controlWidth, int controlHeight, int thumbLength) {
+  constexpr int kChannelHeight = 4;
+  const int top = (controlHeight - kChannelHeight) / 2;
+  return {thumbLength / 2, top, controlWidth - thumbLength / 2, top + kChannelHeight};
+}
+
 GrooveGeometry GrooveFor(ControlRect channel) {
   constexpr int kEdgeWidth = 2;
   const ControlRect edge{channel.left, channel.top - 5, channel.right, channel.bottom + 5};

@@ -37,6 +37,10 @@ struct ProgressSliderModel {
 // 2 shorter top and bottom.
 ControlRect ThumbHoverRect(ControlRect thumb);
 
+// The slider's channel: along the thumb centre's travel, 4 pixels tall,
+// centred in the control's height.
+ControlRect ChannelFor(int controlWidth, int controlHeight, int thumbLength);
+
 // The sunken groove around the channel and the area inside its edge, where
 // the fill lies.
 struct GrooveGeometry {
