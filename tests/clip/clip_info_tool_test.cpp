@@ -1,0 +1,69 @@
+// halvo-clipinfo on made clips and on a file that cannot be opened.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "clip/clip_bytes.h"
+#include "clip/tool_runner.h"
+
+namespace halvo {
+namespace {
+
+using test::MakeClip;
+using test::RunTool;
+using test::TempDir;
+using test::Tool;
+
+std::vector<nlohmann::json> JsonLines(const std::string& text) {
+  std::vector<nlohmann::json> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+  return lines;
+}
+
+TEST(ClipInfoTool, PrintsOneObjectPerClipAndFailsOnUnopenable) {
+  TempDir dir;
+  const std::string mjpeg = MakeClip(dir.File("a.avi"), "--frames 4 --width 64 --height 48");
+  const std::string full = MakeClip(
+      dir.File("b.avi"), "--frames 4 --width 64 --height 48 --movi-at 1024 --no-record-name");
+  ASSERT_FALSE(mjpeg.empty());
+  ASSERT_FALSE(full.empty());
+
+  const auto run = RunTool(Tool("clipinfo/halvo-clipinfo") + " --sizes " + mjpeg + " " +
+                           dir.File("missing.avi") + " " + full + " 2>" + dir.File("err.txt"));
+
+  EXPECT_EQ(run.status, 2);
+  const std::vector<nlohmann::json> lines = JsonLines(run.out);
+  ASSERT_EQ(lines.size(), 2u);
+  const nlohmann::json& a = lines[0];
+  EXPECT_EQ(a["file"], mjpeg);
+  EXPECT_EQ(a["keyframeIndex"], false);
+  EXPECT_EQ(a["frameRateText"], "30");
+  EXPECT_EQ(a["recordDateText"], std::string("2012.06.22.15.30.45") + std::string(9, '\0'));
+  EXPECT_EQ(a["entries"], 4);
+  EXPECT_EQ(a["messages"], nlohmann::json::array());
+  ASSERT_EQ(a["sizes"].size(), 4u);
+  EXPECT_GT(a["sizes"][0].get<int>(), 100);
+  EXPECT_EQ(lines[1]["recordDateText"], "b.avi");
+  EXPECT_EQ(lines[1]["messages"], nlohmann::json::array({"File Format is not match the latest"}));
+  EXPECT_EQ(a.size(), 7u);
+
+  std::ifstream err(dir.File("err.txt"));
+  std::string errText((std::istreambuf_iterator<char>(err)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(errText, "Failed !! Error code:1001 \n");
+}
+
+TEST(ClipInfoTool, RecordNameNulsAreEscapedInTheJsonText) {
+  TempDir dir;
+  const std::string clip =
+      MakeClip(dir.File("a.avi"), "--frames 1 --width 64 --height 48 --record-name AB");
+  ASSERT_FALSE(clip.empty());
+  const auto run = RunTool(Tool("clipinfo/halvo-clipinfo") + " " + clip);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find(R"("recordDateText":"AB\u0000\u0000)"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("sizes"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace halvo
