@@ -9,6 +9,17 @@
 #include "platform/mixer/volume_element_choice.h"
 
 namespace halvo {
+namespace {
+
+// A machine without a sound card is an expected case: the caller reports it, not ALSA.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+struct QuietAlsa {
+  QuietAlsa() { snd_lib_error_set_handler(&IgnoreAlsaError); }
+  ~QuietAlsa() { snd_lib_error_set_handler(nullptr); }
+};
+
+}  // namespace
 
 AlsaVolumeMixer::AlsaVolumeMixer(std::string card) : card_(std::move(card)) {}
 
@@ -23,6 +34,7 @@ void AlsaVolumeMixer::Release() {
 
 MixerOpenResult AlsaVolumeMixer::Open() {
   Release();
+  const QuietAlsa quiet;
   if (snd_mixer_open(&mixer_, 0) < 0) {
     mixer_ = nullptr;
     return MixerOpenResult::kNoDevice;

@@ -30,5 +30,16 @@ TEST(AlsaVolumeMixerTest, CardWithoutMixerIsReportedAndLeavesNothingToSet) {
   EXPECT_EQ(mixer.Maximum(), 0u);
 }
 
+TEST(AlsaVolumeMixerTest, DefaultCardVolumeRoundTripsWhenThereIsOne) {
+  AlsaVolumeMixer mixer;
+  if (mixer.Open() != MixerOpenResult::kOpened) GTEST_SKIP() << "no sound card with a volume";
+  EXPECT_LE(mixer.Minimum(), mixer.Maximum());
+  const std::optional<uint32_t> before = mixer.Volume();
+  ASSERT_TRUE(before.has_value());
+  ASSERT_TRUE(mixer.SetVolume(mixer.Maximum() / 2));
+  EXPECT_EQ(mixer.Volume(), mixer.Maximum() / 2);
+  EXPECT_TRUE(mixer.SetVolume(*before));
+}
+
 }  // namespace
 }  // namespace halvo
