@@ -8,6 +8,12 @@
 
 namespace halvo {
 
+// Little-endian 32-bit value of the four bytes at p; the caller has checked them.
+inline uint32_t LoadLe32(const uint8_t* p) {
+  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
 // Bounds-checked little-endian access to bytes read from a file: a value that
 // does not lie wholly inside the view is absent, never read past the end.
 class ByteView {
@@ -24,7 +30,7 @@ class ByteView {
   }
   std::optional<uint32_t> U32(uint64_t offset) const {
     if (!Holds(offset, 4)) return std::nullopt;
-    return Le32(offset);
+    return LoadLe32(bytes_.data() + offset);
   }
   // True when the four bytes at offset are the code, e.g. "movi".
   bool IsCode(uint64_t offset, std::string_view code) const {
@@ -40,11 +46,6 @@ class ByteView {
   }
 
  private:
-  uint32_t Le32(uint64_t offset) const {
-    return static_cast<uint32_t>(bytes_[offset]) | static_cast<uint32_t>(bytes_[offset + 1]) << 8 |
-           static_cast<uint32_t>(bytes_[offset + 2]) << 16 |
-           static_cast<uint32_t>(bytes_[offset + 3]) << 24;
-  }
   std::span<const uint8_t> bytes_;
 };
 

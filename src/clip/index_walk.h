@@ -8,6 +8,9 @@
 
 namespace halvo {
 
+// The index is read in blocks of this many bytes (a whole number of records).
+inline constexpr size_t kIndexBlockBytes = 256 * 1024;
+
 struct IndexWalk {
   int taken = 0;           // slots 0..taken-1 written
   bool full = false;       // all 100000 slots taken; the walk stopped there

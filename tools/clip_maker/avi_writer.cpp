@@ -19,31 +19,34 @@ constexpr uint32_t kAviInterleaved = 0x100;
 // Little-endian byte builder for the headers.
 class Bytes {
  public:
-  Bytes& U32(uint32_t v) {
-    for (int i = 0; i < 4; ++i) data_.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  // Headers are small; one allocation up front also keeps GCC's overflow
+  // analysis from misreading the growth of an empty vector.
+  Bytes() { data_.reserve(256); }
+  Bytes& Append(const void* bytes, size_t count) {
+    const size_t at = data_.size();
+    data_.resize(at + count);
+    if (count > 0) std::memcpy(data_.data() + at, bytes, count);
     return *this;
+  }
+  Bytes& U32(uint32_t v) {
+    const uint8_t le[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
+                           static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 24)};
+    return Append(le, 4);
   }
   Bytes& U16(uint16_t v) {
-    data_.push_back(static_cast<uint8_t>(v));
-    data_.push_back(static_cast<uint8_t>(v >> 8));
-    return *this;
+    const uint8_t le[2] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8)};
+    return Append(le, 2);
   }
   // A four-character code such as "movi".
-  Bytes& Code(const char* code) {
-    data_.insert(data_.end(), code, code + 4);
-    return *this;
-  }
-  Bytes& Raw(const std::vector<uint8_t>& bytes) {
-    data_.insert(data_.end(), bytes.begin(), bytes.end());
-    return *this;
-  }
+  Bytes& Code(const char* code) { return Append(code, 4); }
+  Bytes& Raw(const std::vector<uint8_t>& bytes) { return Append(bytes.data(), bytes.size()); }
   Bytes& Zeros(size_t count) {
-    data_.insert(data_.end(), count, 0);
+    data_.resize(data_.size() + count, 0);
     return *this;
   }
   Bytes& Chunk(const char* id, const Bytes& body) {
     Code(id).U32(static_cast<uint32_t>(body.size())).Raw(body.data_);
-    if (body.size() % 2) data_.push_back(0);
+    if (body.size() % 2) Zeros(1);
     return *this;
   }
   Bytes& List(const char* type, const Bytes& body) {
