@@ -5,12 +5,12 @@
 
 namespace halvo {
 
-int CTamioApp::Run(PlayerServices services) {
-  InitInstance(std::move(services));
+int CTamioApp::Run(PlayerServices services, const std::vector<std::string>& clips) {
+  InitInstance(std::move(services), clips);
   return ExitInstance();
 }
 
-bool CTamioApp::InitInstance(PlayerServices services) {
+bool CTamioApp::InitInstance(PlayerServices services, const std::vector<std::string>& clips) {
   QApplication::setApplicationName(QStringLiteral("halvo-player"));
   QApplication::setOrganizationName(QStringLiteral("Halvo"));
   // The window templates are laid out for an 8-point dialog font.
@@ -19,6 +19,8 @@ bool CTamioApp::InitInstance(PlayerServices services) {
   QApplication::setFont(font);
   {
     CTamioDlg dialog(std::move(services));
+    dialog.show();
+    if (!clips.empty()) dialog.OpenClipFiles(clips);
     dialog.exec();
   }
   return false;

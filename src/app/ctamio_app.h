@@ -8,11 +8,11 @@ namespace halvo {
 // until it closes, then releases them in reverse order.
 class CTamioApp {
  public:
-  // Runs the player window modally; answers the exit code.
-  int Run(PlayerServices services);
+  // Runs the player window modally, opening the given clips first; answers the exit code.
+  int Run(PlayerServices services, const std::vector<std::string>& clips = {});
 
  private:
-  bool InitInstance(PlayerServices services);
+  bool InitInstance(PlayerServices services, const std::vector<std::string>& clips);
   int ExitInstance();
 };
 

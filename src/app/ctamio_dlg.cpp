@@ -1,16 +1,27 @@
 #include "app/ctamio_dlg.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/player_controls.h"
 #include "app/player_template.h"
 #include "app/prompts.h"
 #include "app/status_bar.h"
+#include "controls/cbutton_st.h"
+#include "controls/cpro_slider_ctrl.h"
 #include "language/language_choice.h"
 #include "language/qt_text.h"
+#include "playback/video_area_widget.h"
+#include "resources/icons.h"
 
 namespace halvo {
 
@@ -18,6 +29,7 @@ CTamioDlg::CTamioDlg(PlayerServices services, QWidget* parent)
     : QDialog(parent), services_(std::move(services)), state_(std::make_unique<PlayerState>()) {
   setWindowTitle(QStringLiteral("Halvo AVI Player"));
   setObjectName(QStringLiteral("CTamioDlg"));
+  setAcceptDrops(true);
   positionTimer_.setInterval(100);
   speedTimer_.setInterval(200);
   CreateControls();
@@ -25,10 +37,20 @@ CTamioDlg::CTamioDlg(PlayerServices services, QWidget* parent)
   WireRoutes();
 }
 
-CTamioDlg::~CTamioDlg() = default;
+CTamioDlg::~CTamioDlg() {
+  scans_.CancelAll();
+  CloseClip(false);
+}
 
 QWidget* CTamioDlg::control(ControlId id) const {
   return client_->findChild<QWidget*>(ControlObjectName(id), Qt::FindDirectChildrenOnly);
+}
+
+QListWidget* CTamioDlg::playList() const { return control<QListWidget>(ControlId::PlayList); }
+CProSliderCtrl* CTamioDlg::seekBar() const { return control<CProSliderCtrl>(ControlId::SeekBar); }
+QSlider* CTamioDlg::volumeBar() const { return control<QSlider>(ControlId::VolumeBar); }
+VideoAreaWidget* CTamioDlg::videoArea() const {
+  return control<VideoAreaWidget>(ControlId::VideoArea);
 }
 
 void CTamioDlg::CreateControls() {
@@ -64,19 +86,19 @@ void CTamioDlg::CreateStatusBar() {
 
 void CTamioDlg::OnInitDialog() {
   PlayerState& s = *state_;
+  setWindowIcon(QPixmap::fromImage(IconImage(IconId::Application)));
   s.capabilities = Capabilities{};
   ApplyLanguage(
       ChooseLanguage(SystemLanguageFromLocale(services_.localeName), s.capabilities.languages));
   CreateStatusBar();
+  SetUpButtonIcons();
 
   const OsProbeOutcome os = ProbeOsVersion(services_.readOsVersion(), s.quickFormat);
   s.quickFormat = os.quickFormat;
-  if (os.showServer2003Message) {
-    services_.prompts->ShowMessage(kServer2003Message, kApplicationName, PromptIcon::None);
-  }
-  if (!os.result) {
-    services_.prompts->ShowMessage(kOsVersionFailedMessage, kApplicationName, PromptIcon::None);
-  }
+  if (os.showServer2003Message) ShowMessage(kServer2003Message);
+  if (!os.result) ShowMessage(kOsVersionFailedMessage);
+
+  SetUpVolume();
 
   s.zoomFactor = 0.5;
   s.fastForwardFrame = 0;
@@ -86,9 +108,14 @@ void CTamioDlg::OnInitDialog() {
   s.videoHeight = 480;
   s.backPlaying = s.fastForwardActive = s.mouseHeld = s.muted = false;
 
-  control(ControlId::PanHorizontalBar)->hide();
-  control(ControlId::PanVerticalBar)->hide();
+  seekBar()->Repaint();
+  ShowPanBars(false);
   control<QLineEdit>(ControlId::SearchLevel)->setText(QStringLiteral("5"));
+
+  // The media framework is ready from here on; a missing decoder is said once.
+  graph_ = services_.makeMediaGraph(videoArea());
+  if (auto missing = services_.checkDecoders()) ShowMessage(*missing, PromptIcon::Warning);
+
   const bool showSearch = s.capabilities.showMotionSearch == 1;
   for (ControlId id : {ControlId::MotionSearchGroup, ControlId::SearchBack,
                        ControlId::SearchForward, ControlId::SearchLevel}) {
@@ -96,10 +123,83 @@ void CTamioDlg::OnInitDialog() {
   }
 }
 
-void CTamioDlg::SetIconButtonTooltip(const ControlText& tooltip) {
-  control(tooltip.control)->setToolTip(ToQString(tooltip.text));
+void CTamioDlg::SetUpButtonIcons() {
+  struct ButtonIcon {
+    ControlId button;
+    IconId icon;
+    IconDerivation idle;
+  };
+  constexpr IconDerivation kDimmed = ICON_DERIVE_DIMMED;
+  constexpr ButtonIcon kButtonIcons[] = {
+      {ControlId::BackPlay, IconId::BackPlay, kDimmed},
+      {ControlId::Play, IconId::Play, kDimmed},
+      {ControlId::Pause, IconId::Pause, kDimmed},
+      {ControlId::Stop, IconId::Stop, kDimmed},
+      {ControlId::Faster, IconId::Faster, kDimmed},
+      {ControlId::Slower, IconId::Slower, kDimmed},
+      {ControlId::StepForward, IconId::StepForward, kDimmed},
+      {ControlId::StepBack, IconId::StepBack, kDimmed},
+      {ControlId::ZoomOut, IconId::ZoomOut, kDimmed},
+      {ControlId::ZoomIn, IconId::ZoomIn, kDimmed},
+      {ControlId::SearchBack, IconId::SearchBack, kDimmed},
+      {ControlId::SearchStop, IconId::SearchStop, ICON_DERIVE_GREY},
+      {ControlId::SearchForward, IconId::SearchForward, kDimmed},
+      {ControlId::Voice, IconId::Voice, kDimmed},
+  };
+  for (const ButtonIcon& b : kButtonIcons) {
+    control<CButtonST>(b.button)->SetStateIcons(IconImage(b.icon), b.idle);
+  }
+  control<CButtonST>(ControlId::Voice)->ShiftHoverBackground(-1);
 }
 
-void CTamioDlg::keyPressEvent(QKeyEvent* event) { QDialog::keyPressEvent(event); }
+void CTamioDlg::SetVoiceIcon(IconId icon) {
+  control<CButtonST>(ControlId::Voice)->SetStateIcons(IconImage(icon), ICON_DERIVE_DIMMED);
+}
+
+void CTamioDlg::SetIconButtonTooltip(const ControlText& tooltip) {
+  control<CButtonST>(tooltip.control)->SetTooltip(ToQString(tooltip.text));
+}
+
+void CTamioDlg::ShowMessage(std::u16string_view text, PromptIcon icon) {
+  services_.prompts->ShowMessage(text, kApplicationName, icon);
+}
+
+bool CTamioDlg::PlaylistEmpty() const { return playList()->count() == 0; }
+
+void CTamioDlg::SetPane(int pane, std::u16string_view label, std::u16string_view value) {
+  statusBar_->SetPaneText(pane, ToQString(label) + ToQString(value));
+}
+
+void CTamioDlg::keyPressEvent(QKeyEvent* event) {
+  // The hidden default button's command: Enter re-scans and the window stays open.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    ScanCurrentClip();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void CTamioDlg::dragEnterEvent(QDragEnterEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile() &&
+        url.toLocalFile().endsWith(QStringLiteral(".avi"), Qt::CaseInsensitive)) {
+      event->acceptProposedAction();
+      return;
+    }
+  }
+}
+
+void CTamioDlg::dropEvent(QDropEvent* event) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    const QString file = url.toLocalFile();
+    if (url.isLocalFile() && file.endsWith(QStringLiteral(".avi"), Qt::CaseInsensitive)) {
+      paths.push_back(file.toStdString());
+    }
+  }
+  if (paths.empty()) return;
+  event->acceptProposedAction();
+  OpenClipFiles(paths);
+}
 
 }  // namespace halvo

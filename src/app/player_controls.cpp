@@ -1,6 +1,5 @@
 #include "app/player_controls.h"
 
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +7,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+
+#include "controls/cbutton_st.h"
+#include "controls/cpro_slider_ctrl.h"
+#include "playback/video_area_widget.h"
 
 namespace halvo {
 
@@ -18,21 +21,14 @@ namespace {
 QWidget* CreateWidget(const ControlTemplate& control, QWidget* parent) {
   const QString text = QString::fromStdU16String(std::u16string(control.text));
   switch (control.kind) {
-    case ControlKind::VideoArea: {
-      auto* area = new QFrame(parent);
-      area->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-      area->setAutoFillBackground(true);
-      QPalette palette = area->palette();
-      palette.setColor(QPalette::Window, Qt::black);
-      area->setPalette(palette);
-      return area;
-    }
+    case ControlKind::VideoArea:
+      return new VideoAreaWidget(parent);
     case ControlKind::HorizontalScrollBar:
       return new QScrollBar(Qt::Horizontal, parent);
     case ControlKind::VerticalScrollBar:
       return new QScrollBar(Qt::Vertical, parent);
     case ControlKind::SeekBar: {
-      auto* bar = new QSlider(Qt::Horizontal, parent);
+      auto* bar = new CProSliderCtrl(parent);
       bar->setRange(0, 100);
       return bar;
     }
@@ -40,7 +36,11 @@ QWidget* CreateWidget(const ControlTemplate& control, QWidget* parent) {
       return new QSlider(Qt::Horizontal, parent);
     case ControlKind::StaticText:
       return new QLabel(text, parent);
-    case ControlKind::IconButton:
+    case ControlKind::IconButton: {
+      auto* button = new CButtonST(parent);
+      button->setText(text);
+      return button;
+    }
     case ControlKind::PushButton:
       return new QPushButton(text, parent);
     case ControlKind::DefaultButton: {

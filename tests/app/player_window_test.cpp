@@ -14,14 +14,14 @@
 #include "language/qt_text.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
+#include "support/test_player.h"
 
 namespace halvo {
 namespace {
 
 struct PlayerWindow : ::testing::Test {
   std::unique_ptr<CTamioDlg> Open(const std::string& locale = "en_US.UTF-8") {
-    auto window = std::make_unique<CTamioDlg>(PlayerServices{
-        .prompts = &prompts, .localeName = locale, .readOsVersion = [this] { return os; }});
+    auto window = std::make_unique<CTamioDlg>(TestPlayerServices(prompts, locale, os));
     window->show();
     return window;
   }

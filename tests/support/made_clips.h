@@ -34,8 +34,8 @@ class MadeClips {
   // its full path, or an empty string when the clip maker failed.
   std::string Make(const std::string& name, const std::vector<std::string>& options) const {
     const char* build = std::getenv("HALVO_BUILD_DIR");
-    const std::string tool =
-        std::string(build != nullptr ? build : ".") + "/tools/clip_maker/halvo-make-clip";
+    const std::string tool = std::string(build != nullptr ? build : HALVO_BINARY_DIR) +
+                             "/tools/clip_maker/halvo-make-clip";
     const std::string path = PathOf(name);
     std::vector<std::string> args{tool, path};
     args.insert(args.end(), options.begin(), options.end());
