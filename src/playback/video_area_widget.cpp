@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMetaObject>
 #include <QPainter>
+#include <QRegion>
 
 #include <utility>
 
@@ -62,8 +63,12 @@ void VideoAreaWidget::paintEvent(QPaintEvent*) {
     frame = frame_;
   }
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
-  if (frame.pixels == nullptr || placement_.isEmpty()) return;
+  const bool showPicture = frame.pixels != nullptr && !placement_.isEmpty();
+  // Black only around the picture: every pixel is painted once per frame.
+  for (const QRect& band : QRegion(rect()).subtracted(showPicture ? placement_ : QRect())) {
+    painter.fillRect(band, Qt::black);
+  }
+  if (!showPicture) return;
   const QImage picture(frame.pixels.get(), frame.width, frame.height, frame.stride,
                        QImage::Format_RGB32);
   painter.drawImage(placement_, picture);
