@@ -6,25 +6,11 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 
+#include "controls/qt_paint.h"
 #include "controls/shaded_bands.h"
 
 namespace halvo {
 namespace {
-
-QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-
-ControlRect ToControlRect(const QRect& r) {
-  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-QRect ToQRect(const ControlRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-
-void Draw3dRect(QPainter& painter, const QRect& r, const QColor& topLeft,
-                const QColor& bottomRight) {
-  painter.fillRect(r.x(), r.y(), r.width() - 1, 1, topLeft);
-  painter.fillRect(r.x(), r.y(), 1, r.height() - 1, topLeft);
-  painter.fillRect(r.x() + r.width() - 1, r.y(), 1, r.height(), bottomRight);
-  painter.fillRect(r.x(), r.y() + r.height() - 1, r.width(), 1, bottomRight);
-}
 
 // Each band is a rounded rectangle with a 2 x 2 corner; empty ones paint nothing.
 void PaintBands(QPainter& painter, const std::vector<ShadedBand>& bands) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "platform/media/packed_dib.h"
@@ -83,6 +84,18 @@ std::unique_ptr<MappedPicture> MapPicture(GstSample* sample) {
     return nullptr;
   }
   return std::make_unique<MappedPicture>(sample, frame);
+}
+
+// The video format the appsink took; nothing before the first picture.
+std::optional<GstVideoInfo> NegotiatedVideo(GstElement* appsink) {
+  GstPad* pad = gst_element_get_static_pad(appsink, "sink");
+  GstCaps* caps = gst_pad_get_current_caps(pad);
+  gst_object_unref(pad);
+  GstVideoInfo info;
+  const bool known = caps != nullptr && gst_video_info_from_caps(&info, caps);
+  if (caps != nullptr) gst_caps_unref(caps);
+  if (!known) return std::nullopt;
+  return info;
 }
 
 }  // namespace
@@ -296,14 +309,9 @@ MediaResult GstMediaGraph::StopWhenReady() {
 
 MediaValue<FrameRate> GstMediaGraph::StreamFrameRate() {
   if (!pipeline_) return MediaValue<FrameRate>::Failure(kMediaNotOpen);
-  GstPad* pad = gst_element_get_static_pad(pipeline_->appsink, "sink");
-  GstCaps* caps = gst_pad_get_current_caps(pad);
-  gst_object_unref(pad);
-  GstVideoInfo info;
-  const bool known = caps != nullptr && gst_video_info_from_caps(&info, caps);
-  if (caps != nullptr) gst_caps_unref(caps);
-  if (!known) return MediaValue<FrameRate>::Failure(kMediaNoPicture);
-  const FrameRate rate{info.fps_n, info.fps_d};
+  const std::optional<GstVideoInfo> info = NegotiatedVideo(pipeline_->appsink);
+  if (!info) return MediaValue<FrameRate>::Failure(kMediaNoPicture);
+  const FrameRate rate{info->fps_n, info->fps_d};
   if (!rate.valid()) return MediaValue<FrameRate>::Failure(kMediaNoFrameRate);
   return MediaValue<FrameRate>::Success(rate);
 }
@@ -418,17 +426,12 @@ MediaResult GstMediaGraph::StepOneFrame() {
 
 MediaValue<PictureSize> GstMediaGraph::VideoSize() {
   if (!pipeline_) return MediaValue<PictureSize>::Failure(kMediaNotOpen);
-  GstPad* pad = gst_element_get_static_pad(pipeline_->appsink, "sink");
-  GstCaps* caps = gst_pad_get_current_caps(pad);
-  gst_object_unref(pad);
-  GstVideoInfo info;
-  const bool known = caps != nullptr && gst_video_info_from_caps(&info, caps);
-  if (caps != nullptr) gst_caps_unref(caps);
-  if (!known) {
+  const std::optional<GstVideoInfo> info = NegotiatedVideo(pipeline_->appsink);
+  if (!info) {
     const MediaCode failure = events_.FailureCode();
     return MediaValue<PictureSize>::Failure(failure != kMediaOk ? failure : kMediaNoPicture);
   }
-  return MediaValue<PictureSize>::Success({info.width, info.height});
+  return MediaValue<PictureSize>::Success({info->width, info->height});
 }
 
 MediaValue<std::vector<uint8_t>> GstMediaGraph::CurrentImage() {
