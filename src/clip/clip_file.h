@@ -26,6 +26,7 @@ class ClipFile {
   };
   explicit ClipFile(std::FILE* file) : file_(file) {}
   std::unique_ptr<std::FILE, Closer> file_;
+  std::optional<uint64_t> position_;  // known after a read; sequential reads skip the seek
 };
 
 }  // namespace halvo
