@@ -22,6 +22,7 @@ inline constexpr std::u16string_view kGetDurationFailed = u"ERROR - Get Duration
 void CTamioDlg::OpenClip(const std::string& path) {
   PlayerState& s = *state_;
   statusBar_->SetPaneText(0, QString::fromStdString(BareName(path)));
+  CloseClip(true);
   const MediaResult built = graph_->Open(path);
 
   if (const auto size = graph_->VideoSize(); size.ok()) {

@@ -78,6 +78,8 @@ void CTamioDlg::Stop() {
   graph_->SeekTo(0);
   graph_->Run();
   graph_->Pause();
+  // The moment of running may already have shown the next frame: back to the first.
+  graph_->SeekTo(0);
   graph_->StopWhenReady();
   positionTimer_.stop();
   speedTimer_.stop();

@@ -162,15 +162,25 @@ TEST_F(PlayerPlayback, TransportSpeedStepsStopAndZoom) {
   window->SpeedUp();
   EXPECT_EQ(Pane(*window, 1), "Speed:1 x");
 
-  window->Pause();
-  const int64_t before = FramePosition(*window);
-  window->StepForward();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return FramePosition(*window) == before + 1; }, kDeadlineMs));
-
   window->Stop();
   EXPECT_EQ(FramePosition(*window), 0);
   EXPECT_EQ(window->control<CProSliderCtrl>(ControlId::SeekBar)->value(), 0);
   EXPECT_FALSE(window->positionTimer().isActive());
+
+  // Each Skip Forward moves the picture exactly one frame on, also after a pause in play.
+  for (int64_t frame : {1, 2}) {
+    window->StepForward();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return FramePosition(*window) == frame; }, kDeadlineMs))
+        << "at " << FramePosition(*window) << " instead of " << frame;
+  }
+  window->Play();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return FramePosition(*window) > 10; }, kDeadlineMs));
+  window->Pause();
+  const int64_t paused = FramePosition(*window);
+  window->StepForward();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return FramePosition(*window) == paused + 1; }, kDeadlineMs))
+      << "paused at " << paused << ", now " << FramePosition(*window);
+  window->Stop();
 
   window->ZoomIn();
   EXPECT_EQ(Placement(*window), QRect(-80, -60, 800, 600));
