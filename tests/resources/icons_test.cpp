@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "controls/cbutton_st.h"
+#include "support/tool_run.h"
 
 namespace halvo {
 namespace {
@@ -63,12 +64,10 @@ TEST(IconsTest, AButtonRecordsTheTwentyThreePixelIconsAsTwentyTwo) {
 }
 
 TEST(IconsTest, DesktopIconsAreRenderedForInstall) {
-  const char* build = std::getenv("HALVO_BUILD_DIR");
-  ASSERT_NE(build, nullptr);
   for (int side : {16, 32, 48, 256}) {
     const std::string size = std::to_string(side) + "x" + std::to_string(side);
-    const QImage png(QString::fromStdString(std::string(build) + "/src/resources/hicolor/" + size +
-                                            "/apps/halvo-player.png"));
+    const QImage png(QString::fromStdString(
+        BuildPath("src/resources/hicolor/" + size + "/apps/halvo-player.png")));
     EXPECT_EQ(png.size(), QSize(side, side)) << size;
   }
 }

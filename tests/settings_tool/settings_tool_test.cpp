@@ -1,44 +1,21 @@
 // Runs the built halvo-settings the way a script would.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "recorder_config/settings_record.h"
 #include "recorder_config/temp_folder.h"
+#include "support/tool_run.h"
 
 namespace halvo {
 namespace {
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
 class SettingsToolTest : public ::testing::Test {
  protected:
-  ToolRun Tool(const std::string& arguments) {
-    const char* build = std::getenv("HALVO_BUILD_DIR");
-    const std::string errFile = folder / "stderr.txt";
-    const std::string command = std::string(build ? build : ".") +
-                                "/tools/settings/halvo-settings " + arguments + " 2>" + errFile;
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::stringstream err;
-    err << std::ifstream(errFile).rdbuf();
-    run.err = err.str();
-    return run;
+  static ToolRun Tool(const std::string& arguments) {
+    return RunTool(ToolPath("settings/halvo-settings") + " " + arguments);
   }
 
   TempFolder folder;
@@ -48,7 +25,7 @@ TEST_F(SettingsToolTest, WriteWithDefaultsIsTheDialogsRecordAtTheGivenTime) {
   const std::string out = folder / "settings.ini";
   WriteBytes(out, std::vector<uint8_t>(1000, 1));
   const ToolRun run = Tool("write --out " + out + " --time 2010-03-17T14:05:09");
-  ASSERT_EQ(run.exitCode, 0) << run.err;
+  ASSERT_EQ(run.status, 0) << run.err;
   const LocalTimeSource clock = [] {
     return std::optional<LocalTime>(LocalTime{2010, 3, 17, 14, 5, 9, 3});
   };
@@ -124,10 +101,10 @@ TEST_F(SettingsToolTest, DumpGivesBackTheWrittenFields) {
   for (const Case& c : cases) {
     const std::string out = folder / "settings.ini";
     const ToolRun write = Tool("write --out " + out + " " + c.options);
-    ASSERT_EQ(write.exitCode, 0) << write.err;
+    ASSERT_EQ(write.status, 0) << write.err;
     EXPECT_EQ(std::filesystem::file_size(out), kSettingsRecordSize);
     const ToolRun dump = Tool("dump " + out);
-    ASSERT_EQ(dump.exitCode, 0) << dump.err;
+    ASSERT_EQ(dump.status, 0) << dump.err;
     const auto fields = nlohmann::json::parse(dump.out);
     for (const auto& [key, value] : c.fields.items()) {
       EXPECT_EQ(fields.at(key), value) << key << " after " << c.options;
@@ -164,7 +141,7 @@ TEST_F(SettingsToolTest, InvalidValuesNameTheOptionAndWriteNothing) {
   const std::string out = folder / "settings.ini";
   for (const auto& [option, value] : cases) {
     const ToolRun run = Tool("write --out " + out + " " + option + " '" + value + "'");
-    EXPECT_EQ(run.exitCode, 2) << option << " " << value;
+    EXPECT_EQ(run.status, 2) << option << " " << value;
     EXPECT_NE(run.err.find(option), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(out)) << option << " " << value;
   }
@@ -172,7 +149,7 @@ TEST_F(SettingsToolTest, InvalidValuesNameTheOptionAndWriteNothing) {
 
 TEST_F(SettingsToolTest, DumpRefusesWhatIsNotARecord) {
   const std::string out = folder / "settings.ini";
-  ASSERT_EQ(Tool("write --out " + out).exitCode, 0);
+  ASSERT_EQ(Tool("write --out " + out).status, 0);
   std::vector<uint8_t> bytes = ReadBytes(out);
   const std::string wrongMagic = folder / "magic.ini";
   bytes[0] = 'X';
@@ -187,7 +164,7 @@ TEST_F(SettingsToolTest, DumpRefusesWhatIsNotARecord) {
   WriteBytes(longer, bytes);
   for (const std::string& path : {wrongMagic, shorter, longer}) {
     const ToolRun run = Tool("dump " + path);
-    EXPECT_EQ(run.exitCode, 2) << path;
+    EXPECT_EQ(run.status, 2) << path;
     EXPECT_NE(run.err.find("is not a settings record"), std::string::npos) << run.err;
     EXPECT_TRUE(run.out.empty());
   }
@@ -201,10 +178,10 @@ TEST_F(SettingsToolTest, EstimateExamples) {
   };
   for (const auto& [options, text] : cases) {
     const ToolRun run = Tool(std::string("estimate ") + options);
-    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, text) << options;
   }
-  EXPECT_EQ(Tool("estimate --free-mib 300 --frame-interval 11:00").exitCode, 2);
+  EXPECT_EQ(Tool("estimate --free-mib 300 --frame-interval 11:00").status, 2);
 }
 
 TEST_F(SettingsToolTest, FormatPlanBoundaries) {
@@ -229,7 +206,7 @@ TEST_F(SettingsToolTest, FormatPlanBoundaries) {
     EXPECT_EQ(Tool(size + " --device /dev/sdb1").out,
               std::string(c.plan) + "format: full\n" + c.mkfs + " -c /dev/sdb1\n");
   }
-  EXPECT_EQ(Tool("format-plan --size-mib -5").exitCode, 2);
+  EXPECT_EQ(Tool("format-plan --size-mib -5").status, 2);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/tool_run.h"
+
 extern char** environ;
 
 namespace halvo {
@@ -33,9 +35,7 @@ class MadeClips {
   // Writes the clip `name` with the clip maker's options (e.g. {"--frames", "60", "--audio"});
   // its full path, or an empty string when the clip maker failed.
   std::string Make(const std::string& name, const std::vector<std::string>& options) const {
-    const char* build = std::getenv("HALVO_BUILD_DIR");
-    const std::string tool = std::string(build != nullptr ? build : HALVO_BINARY_DIR) +
-                             "/tools/clip_maker/halvo-make-clip";
+    const std::string tool = ToolPath("clip_maker/halvo-make-clip");
     const std::string path = PathOf(name);
     std::vector<std::string> args{tool, path};
     args.insert(args.end(), options.begin(), options.end());
