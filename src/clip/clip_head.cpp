@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/playlist_rules.h"
 #include "language/text.h"
 
 namespace halvo {
@@ -48,16 +49,10 @@ std::u16string RecordDateText(const ByteView& head, const ClipMarkers& markers,
     const size_t slash = beforeNul.rfind(u'\\');
     if (slash != std::u16string_view::npos) name.erase(0, slash + 1);
   } else {
-    const size_t slash = clipPath.rfind('/');
-    name = FromUtf8(slash == std::string::npos ? clipPath : clipPath.substr(slash + 1));
+    name = FromUtf8(BareName(clipPath));
   }
   std::replace(name.begin(), name.end(), u'_', u'.');
   return name;
-}
-
-std::u16string RecordDatePane(std::u16string_view recordDateText) {
-  const std::u16string_view shown = recordDateText.substr(0, recordDateText.find(u'\0'));
-  return std::u16string(shown.substr(0, 10));
 }
 
 }  // namespace halvo

@@ -38,7 +38,4 @@ std::optional<uint64_t> IndexStart(const ByteView& head, uint64_t movieListOffse
 std::u16string RecordDateText(const ByteView& head, const ClipMarkers& markers,
                               const std::string& clipPath);
 
-// The first 10 characters of the record date, ending early at a NUL.
-std::u16string RecordDatePane(std::u16string_view recordDateText);
-
 }  // namespace halvo

@@ -5,6 +5,7 @@
 #include "clip/clip_file.h"
 #include "clip/clip_head.h"
 #include "clip/index_walk.h"
+#include "language/status_panes.h"
 #include "language/text.h"
 
 namespace halvo {
@@ -44,7 +45,7 @@ ScanResult ScanClip(const std::string& clipPath, bool keyframeIndex, FrameIndex&
   if (!markers.movieListOffset) return result;  // no movie list: nothing more to find
 
   result.recordDateText = RecordDateText(head, markers, clipPath);
-  result.recordDatePane = RecordDatePane(*result.recordDateText);
+  result.recordDatePane = std::u16string(RecordDateShown(*result.recordDateText));
 
   if (const std::optional<uint64_t> start = IndexStart(head, *markers.movieListOffset)) {
     const IndexWalk walk = WalkIndex(*file, *start, keyframeIndex, frameIndex, stop);
