@@ -86,7 +86,7 @@ void CTamioDlg::CreateStatusBar() {
 
 void CTamioDlg::OnInitDialog() {
   PlayerState& s = *state_;
-  setWindowIcon(QPixmap::fromImage(IconImage(IconId::Application)));
+  setWindowIcon(ApplicationIcon());
   s.capabilities = Capabilities{};
   ApplyLanguage(
       ChooseLanguage(SystemLanguageFromLocale(services_.localeName), s.capabilities.languages));
@@ -116,10 +116,13 @@ void CTamioDlg::OnInitDialog() {
   graph_ = services_.makeMediaGraph(videoArea());
   if (auto missing = services_.checkDecoders()) ShowMessage(*missing, PromptIcon::Warning);
 
-  const bool showSearch = s.capabilities.showMotionSearch == 1;
+  ShowMotionSearch(s.capabilities.showMotionSearch == 1);
+}
+
+void CTamioDlg::ShowMotionSearch(bool visible) {
   for (ControlId id : {ControlId::MotionSearchGroup, ControlId::SearchBack,
                        ControlId::SearchForward, ControlId::SearchLevel}) {
-    control(id)->setVisible(showSearch);
+    control(id)->setVisible(visible);
   }
 }
 

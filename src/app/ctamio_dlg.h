@@ -128,6 +128,7 @@ class CTamioDlg : public QDialog {
   void ShowSpeed(std::u16string_view speedText);
   void PlacePicture();
   void ShowPanBars(bool visible);
+  void ShowMotionSearch(bool visible);
   void SetSeekThumb(int position);
   void EndOfClip();
   void StartScan();

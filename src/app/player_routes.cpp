@@ -11,6 +11,7 @@
 #include "language/chelp_dlg.h"
 #include "language/menu_model.h"
 #include "language/qt_text.h"
+#include "resources/icons.h"
 
 namespace halvo {
 
@@ -66,7 +67,7 @@ void CTamioDlg::WireRoutes() {
 }
 
 void CTamioDlg::ShowAboutBox() {
-  CHelpDlg about(windowIcon().pixmap(32, 32), ToQString(kBuildLabel), this);
+  CHelpDlg about(QPixmap::fromImage(IconImage(IconId::Application)), ToQString(kBuildLabel), this);
   about.exec();
 }
 

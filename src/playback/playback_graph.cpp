@@ -57,12 +57,7 @@ void CTamioDlg::OpenClip(const std::string& path) {
   ShowSpeed(SpeedText(1));
 
   StartScan();
-  if (!s.clipInfo.keyframeIndex) {
-    for (ControlId id : {ControlId::MotionSearchGroup, ControlId::SearchBack,
-                         ControlId::SearchForward, ControlId::SearchLevel}) {
-      control(id)->show();
-    }
-  }
+  if (!s.clipInfo.keyframeIndex) ShowMotionSearch(true);
   update();
 }
 
