@@ -106,6 +106,8 @@ struct GstMediaGraph::Pipeline {
   uint64_t generation = 0;
   FrameRoute* route = nullptr;
   MediaEventQueue* events = nullptr;
+  // A file's length does not change while it plays; asking the whole chain every tick does cost.
+  std::optional<int64_t> durationNs;
 
   ~Pipeline() {
     gst_element_set_state(playbin, GST_STATE_NULL);
@@ -349,11 +351,14 @@ MediaValue<int64_t> GstMediaGraph::Duration() {
   if (const MediaCode failure = events_.FailureCode(); failure != kMediaOk) {
     return MediaValue<int64_t>::Failure(failure);
   }
-  gint64 ns = 0;
-  if (!gst_element_query_duration(pipeline_->playbin, GST_FORMAT_TIME, &ns) || ns < 0) {
-    return MediaValue<int64_t>::Failure(kMediaQueryFailed);
+  if (!pipeline_->durationNs) {
+    gint64 ns = 0;
+    if (!gst_element_query_duration(pipeline_->playbin, GST_FORMAT_TIME, &ns) || ns < 0) {
+      return MediaValue<int64_t>::Failure(kMediaQueryFailed);
+    }
+    pipeline_->durationNs = ns;
   }
-  return FromNanoseconds(ns);
+  return FromNanoseconds(*pipeline_->durationNs);
 }
 
 MediaValue<int64_t> GstMediaGraph::PipelinePositionNs() {
