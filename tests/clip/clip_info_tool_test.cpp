@@ -4,14 +4,10 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "clip/clip_bytes.h"
-#include "clip/tool_runner.h"
+#include "support/made_clips.h"
 
 namespace halvo {
 namespace {
-
-using test::MakeClip;
-using test::TempDir;
 
 std::vector<nlohmann::json> JsonLines(const std::string& text) {
   std::vector<nlohmann::json> lines;
@@ -21,15 +17,15 @@ std::vector<nlohmann::json> JsonLines(const std::string& text) {
 }
 
 TEST(ClipInfoTool, PrintsOneObjectPerClipAndFailsOnUnopenable) {
-  TempDir dir;
-  const std::string mjpeg = MakeClip(dir.File("a.avi"), "--frames 4 --width 64 --height 48");
-  const std::string full = MakeClip(
-      dir.File("b.avi"), "--frames 4 --width 64 --height 48 --movi-at 1024 --no-record-name");
+  MadeClips clips;
+  const std::string mjpeg = clips.Make("a.avi", {"--frames", "4", "--width", "64", "--height", "48"});
+  const std::string full = clips.Make("b.avi", {"--frames", "4", "--width", "64", "--height", "48",
+                                                "--movi-at", "1024", "--no-record-name"});
   ASSERT_FALSE(mjpeg.empty());
   ASSERT_FALSE(full.empty());
 
   const auto run = RunTool(ToolPath("clipinfo/halvo-clipinfo") + " --sizes " + mjpeg + " " +
-                           dir.File("missing.avi") + " " + full);
+                           clips.PathOf("missing.avi") + " " + full);
 
   EXPECT_EQ(run.status, 2);
   const std::vector<nlohmann::json> lines = JsonLines(run.out);
@@ -51,9 +47,9 @@ TEST(ClipInfoTool, PrintsOneObjectPerClipAndFailsOnUnopenable) {
 }
 
 TEST(ClipInfoTool, RecordNameNulsAreEscapedInTheJsonText) {
-  TempDir dir;
-  const std::string clip =
-      MakeClip(dir.File("a.avi"), "--frames 1 --width 64 --height 48 --record-name AB");
+  MadeClips clips;
+  const std::string clip = clips.Make(
+      "a.avi", {"--frames", "1", "--width", "64", "--height", "48", "--record-name", "AB"});
   ASSERT_FALSE(clip.empty());
   const auto run = RunTool(ToolPath("clipinfo/halvo-clipinfo") + " " + clip);
   EXPECT_EQ(run.status, 0);

@@ -8,13 +8,13 @@
 #include <mutex>
 
 #include "clip/clip_bytes.h"
+#include "support/temp_folder.h"
 
 namespace halvo {
 namespace {
 
 using namespace std::chrono_literals;
 using test::ClipBytes;
-using test::TempDir;
 
 // Results as the callback hands them over, with a bounded wait for them.
 class Deliveries {
@@ -49,8 +49,8 @@ ClipBytes SmallClip(uint32_t size, int records) {
 
 // One taken record, then a 256 GiB hole of index bytes: a walk that would run
 // for minutes but costs no disk space.
-std::string HugeSparseClip(const TempDir& dir) {
-  const std::string path = dir.File("huge.avi");
+std::string HugeSparseClip(const TempFolder& dir) {
+  const std::string path = dir / "huge.avi";
   SmallClip(1234, 1).WriteTo(path);
   std::filesystem::resize_file(path, uint64_t{256} << 30);
   return path;
@@ -66,8 +66,8 @@ bool WaitForSlot(const FrameIndex& index, int slot, int32_t value) {
 }
 
 TEST(ClipScanWorkers, DeliversTheFinishedScan) {
-  TempDir dir;
-  const std::string path = dir.File("clip.avi");
+  TempFolder dir;
+  const std::string path = dir / "clip.avi";
   SmallClip(40, 3).WriteTo(path);
   auto index = std::make_unique<FrameIndex>();
   Deliveries deliveries;
@@ -84,9 +84,9 @@ TEST(ClipScanWorkers, DeliversTheFinishedScan) {
 }
 
 TEST(ClipScanWorkers, NewScanCancelsEarlierOneBeforeWriting) {
-  TempDir dir;
+  TempFolder dir;
   const std::string huge = HugeSparseClip(dir);
-  const std::string small = dir.File("small.avi");
+  const std::string small = dir / "small.avi";
   SmallClip(22, 1).WriteTo(small);
   auto index = std::make_unique<FrameIndex>();
   Deliveries deliveries;
@@ -105,7 +105,7 @@ TEST(ClipScanWorkers, NewScanCancelsEarlierOneBeforeWriting) {
 }
 
 TEST(ClipScanWorkers, DestructionStopsARunningScanAndDeliversNothing) {
-  TempDir dir;
+  TempFolder dir;
   const std::string huge = HugeSparseClip(dir);
   auto index = std::make_unique<FrameIndex>();
   Deliveries deliveries;

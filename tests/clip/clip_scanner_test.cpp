@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "clip/clip_bytes.h"
+#include "support/temp_folder.h"
 
 namespace halvo {
 namespace {
 
 using test::ClipBytes;
-using test::TempDir;
 using namespace std::string_literals;
 
 constexpr int32_t kOld = -7;  // what an earlier scan left in a slot
@@ -49,8 +49,8 @@ class ScanClipCases : public testing::TestWithParam<ScanCase> {};
 
 TEST_P(ScanClipCases, ReadsMarkersRateNameAndIndex) {
   const ScanCase& c = GetParam();
-  TempDir dir;
-  const std::string path = dir.File(c.fileName);
+  TempFolder dir;
+  const std::string path = dir / c.fileName;
   c.build().WriteTo(path);
   auto index = IndexFilledWith(kOld);
 
@@ -224,8 +224,8 @@ TEST(ScanClip, IndexLimitStoresFirst100000AndWarnsOnce) {
   const Case cases[] = {{kSlots - 1, kSlots - 1, false, kOld},
                         {kSlots, kSlots, true, 77},
                         {kSlots + 5, kSlots, true, 3}};
-  TempDir dir;
-  const std::string path = dir.File("long.avi");
+  TempFolder dir;
+  const std::string path = dir / "long.avi";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.records);
     RecorderHead()
@@ -246,9 +246,9 @@ TEST(ScanClip, IndexLimitStoresFirst100000AndWarnsOnce) {
 }
 
 TEST(ScanClip, ShortClipAfterLongLeavesLaterSlots) {
-  TempDir dir;
-  const std::string longClip = dir.File("long.avi");
-  const std::string shortClip = dir.File("short.avi");
+  TempFolder dir;
+  const std::string longClip = dir / "long.avi";
+  const std::string shortClip = dir / "short.avi";
   RecorderHead().Movi(500).Record("00db", 0, 50, 10).WriteTo(longClip);
   RecorderHead().Movi(500).Record("00db", 0, 9, 3).WriteTo(shortClip);
   auto index = IndexFilledWith(0);
@@ -263,9 +263,9 @@ TEST(ScanClip, ShortClipAfterLongLeavesLaterSlots) {
 }
 
 TEST(ScanClip, UnopenableFileOnlyReportsError) {
-  TempDir dir;
+  TempFolder dir;
   auto index = IndexFilledWith(kOld);
-  for (const std::string& path : {dir.File("missing.avi"), dir.path().string(), std::string()}) {
+  for (const std::string& path : {dir / "missing.avi", dir.path(), std::string()}) {
     SCOPED_TRACE(path);
     const ScanResult result = ScanClip(path, false, *index);
     EXPECT_FALSE(result.opened);
@@ -281,8 +281,8 @@ TEST(ScanClip, UnopenableFileOnlyReportsError) {
 }
 
 TEST(ScanClip, StopFlagEndsWalkBeforeWriting) {
-  TempDir dir;
-  const std::string path = dir.File("clip.avi");
+  TempFolder dir;
+  const std::string path = dir / "clip.avi";
   RecorderHead().Movi(500).Record("00db", 0, 5, 10).WriteTo(path);
   auto index = IndexFilledWith(kOld);
   std::atomic<bool> stop{true};
@@ -308,8 +308,8 @@ TEST(ApplyScanResult, KeepsRecordDateWhenScanEndedBeforeIt) {
 }
 
 TEST(ProbeIndexKind, KeyFrameIndexUnlessByte115IsG) {
-  TempDir dir;
-  const std::string path = dir.File("clip.avi");
+  TempFolder dir;
+  const std::string path = dir / "clip.avi";
   struct Case {
     ClipBytes bytes;
     bool keyframeIndex;
@@ -327,7 +327,7 @@ TEST(ProbeIndexKind, KeyFrameIndexUnlessByte115IsG) {
   }
   ClipInfo info;
   info.keyframeIndex = true;
-  EXPECT_FALSE(ProbeIndexKind(dir.File("missing.avi"), info));
+  EXPECT_FALSE(ProbeIndexKind(dir / "missing.avi", info));
   EXPECT_TRUE(info.keyframeIndex);
 }
 

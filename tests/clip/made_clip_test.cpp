@@ -6,13 +6,10 @@
 
 #include "clip/clip_bytes.h"
 #include "clip/clip_scanner.h"
-#include "clip/tool_runner.h"
+#include "support/made_clips.h"
 
 namespace halvo {
 namespace {
-
-using test::MakeClip;
-using test::TempDir;
 
 struct Played {
   bool ended = false;  // end of stream, no error
@@ -51,12 +48,12 @@ class MadeClip : public testing::Test {
  protected:
   static void SetUpTestSuite() { gst_init(nullptr, nullptr); }
   std::unique_ptr<FrameIndex> index_ = std::make_unique<FrameIndex>();
-  TempDir dir_;
+  MadeClips clips_;
 };
 
 TEST_F(MadeClip, MotionJpegPlaysAndScansFramePerFrame) {
-  const std::string path = MakeClip(dir_.File("mjpeg.avi"),
-                                    "--frames 60 --width 320 --height 240 --audio --motion 20:39");
+  const std::string path = clips_.Make("mjpeg.avi", {"--frames", "60", "--width", "320", "--height",
+                                                     "240", "--audio", "--motion", "20:39"});
   ASSERT_FALSE(path.empty());
 
   const Played played = PlayToEnd(path);
@@ -78,9 +75,9 @@ TEST_F(MadeClip, MotionJpegPlaysAndScansFramePerFrame) {
 }
 
 TEST_F(MadeClip, Mpeg4PlaysAndScansKeyFrames) {
-  const std::string path = MakeClip(dir_.File("mpeg4.avi"),
-                                    "--kind mpeg4 --frames 90 --keyframe-every 30 --scale 1001 "
-                                    "--rate 30000 --audio --record-name CAM\\\\2013_01_05_0800");
+  const std::string path = clips_.Make(
+      "mpeg4.avi", {"--kind", "mpeg4", "--frames", "90", "--keyframe-every", "30", "--scale", "1001",
+                    "--rate", "30000", "--audio", "--record-name", "CAM\\2013_01_05_0800"});
   ASSERT_FALSE(path.empty());
 
   const Played played = PlayToEnd(path);
@@ -98,22 +95,26 @@ TEST_F(MadeClip, Mpeg4PlaysAndScansKeyFrames) {
 
 TEST_F(MadeClip, LayoutOptionsReachTheScanner) {
   struct Case {
-    const char* options;
+    std::vector<std::string> options;
     std::vector<ScanMessage> messages;
     std::u16string recordDatePane;
     int entries;
   };
   const Case cases[] = {
-      {"--movi-at 1024", {{std::u16string(kMoviAtLimitText), PromptIcon::None}}, u"2012.06.22", 5},
-      {"--movi-at 1023", {}, u"2012.06.22", 5},
-      {"--extra-markers --record-name 2001_02_03", {}, u"2001.02.03", 5},
-      {"--no-record-name", {}, u"made.avi", 5},
-      {"--truncate 1", {}, u"2012.06.22", 4},
+      {{"--movi-at", "1024"},
+       {{std::u16string(kMoviAtLimitText), PromptIcon::None}},
+       u"2012.06.22",
+       5},
+      {{"--movi-at", "1023"}, {}, u"2012.06.22", 5},
+      {{"--extra-markers", "--record-name", "2001_02_03"}, {}, u"2001.02.03", 5},
+      {{"--no-record-name"}, {}, u"made.avi", 5},
+      {{"--truncate", "1"}, {}, u"2012.06.22", 4},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.options);
-    const std::string path = MakeClip(
-        dir_.File("made.avi"), std::string("--frames 5 --width 64 --height 48 ") + c.options);
+    SCOPED_TRACE(testing::PrintToString(c.options));
+    std::vector<std::string> options{"--frames", "5", "--width", "64", "--height", "48"};
+    options.insert(options.end(), c.options.begin(), c.options.end());
+    const std::string path = clips_.Make("made.avi", options);
     ASSERT_FALSE(path.empty());
     const ScanResult result = ScanClip(path, false, *index_);
     EXPECT_EQ(result.messages, c.messages);

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "recorder_config/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace halvo {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "recorder_config/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace halvo {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/storage/system_format_steps.h"
 #include "recorder_config/format_plan.h"
-#include "recorder_config/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace halvo {
 namespace {

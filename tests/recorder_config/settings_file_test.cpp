@@ -10,7 +10,7 @@
 
 #include "language/text.h"
 #include "recorder_config/recording_prompts.h"
-#include "recorder_config/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace halvo {
 namespace {

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "recorder_config/settings_record.h"
-#include "recorder_config/temp_folder.h"
+#include "support/temp_folder.h"
 #include "support/tool_run.h"
 
 namespace halvo {

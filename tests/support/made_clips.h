@@ -3,11 +3,10 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
 #include "support/tool_run.h"
 
 extern char** environ;
@@ -18,19 +17,7 @@ namespace halvo {
 // halvo-make-clip) into a fresh temporary folder, removed with everything in it.
 class MadeClips {
  public:
-  MadeClips() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "halvo-clips-XXXXXX").string();
-    folder_ = ::mkdtemp(pattern.data());
-  }
-  ~MadeClips() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  MadeClips(const MadeClips&) = delete;
-  MadeClips& operator=(const MadeClips&) = delete;
-
-  const std::string& folder() const { return folder_; }
-  std::string PathOf(const std::string& name) const { return folder_ + "/" + name; }
+  std::string PathOf(const std::string& name) const { return folder_ / name; }
 
   // Writes the clip `name` with the clip maker's options (e.g. {"--frames", "60", "--audio"});
   // its full path, or an empty string when the clip maker failed.
@@ -52,7 +39,7 @@ class MadeClips {
   }
 
  private:
-  std::string folder_;
+  TempFolder folder_;
 };
 
 }  // namespace halvo
