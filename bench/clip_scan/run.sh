@@ -8,12 +8,7 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${HALVO_BENCH_BUILD_DIR:-$root/build-bench}"
 repetitions="${1:-10}"
 
-if ! command -v ffprobe >/dev/null; then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -q
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends ffmpeg
-fi
+"$root/scripts/setup" ffmpeg
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHALVO_BENCH=ON >/dev/null
 cmake --build "$build" --target halvo-make-clip clip_scan_bench

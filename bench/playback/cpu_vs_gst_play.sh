@@ -15,13 +15,8 @@ shift
 
 # Without the X video sinks gst-play-1.0 falls back to a fake sink and shows nothing, which would
 # make it a peer that does less work; the benchmark is their only user, so it installs them.
-if ! gst-inspect-1.0 ximagesink >/dev/null 2>&1; then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -q >/dev/null
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends \
-    gstreamer1.0-x >/dev/null
-fi
+"$(dirname "$0")/../../scripts/setup" gstreamer1.0-x
+
 ticks=$(getconf CLK_TCK)
 
 # Runs a command for the play time and prints the CPU seconds it used.
